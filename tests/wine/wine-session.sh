@@ -58,7 +58,7 @@ start)
 
   rm -f "$session/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
-    3>"$session/display" >"$session/xvfb.log" 2>&1 &
+    3>"$session/display" </dev/null >"$session/xvfb.log" 2>&1 &
   echo $! >"$session/xvfb.pid"
   for _ in $(seq 100); do
     [ -s "$session/display" ] && break
@@ -70,12 +70,14 @@ start)
 
   # Order matters: set the prefix up, let that server end, then start the
   # persistent one and change settings through it.
-  "$wine64" wineboot -i >"$session/wineboot.log" 2>&1
-  "$PLIMSETT_WINESERVER" -w
-  "$PLIMSETT_WINESERVER" -p
+  # Every process left running must let go of ctest's output pipe, or
+  # ctest waits for it to close.
+  "$wine64" wineboot -i </dev/null >"$session/wineboot.log" 2>&1
+  "$PLIMSETT_WINESERVER" -w </dev/null >/dev/null 2>&1
+  "$PLIMSETT_WINESERVER" -p </dev/null >/dev/null 2>&1
   # No window manager under Xvfb: unmanaged windows hide and close at once.
-  "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  "$wine64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  "$wine64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
   echo "wine session ready on display $DISPLAY"
   ;;
 stop)
