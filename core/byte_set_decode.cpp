@@ -23,10 +23,15 @@ using detail::IsLeadByte;
 
 std::uint32_t DigitOf(std::uint8_t b) { return static_cast<std::uint32_t>(b) - '0'; }
 
+// Output room. A piece keeps at most 4 bytes, one of a single character at
+// most 1, and a piece takes its characters and a comma, so a chunk of n
+// bytes keeps at most 4 for the piece carried into it plus 4 for every 3
+// bytes after ("-1,"). The writers below store up to two bytes past what
+// they keep, which MaxOutput (2n + 4) still leaves room for.
+
 // Appends the non-zero bytes of `value`, least significant first. Each byte
-// is stored before it is tested, so a zero byte is written and then
-// overwritten; such a store lands on the next free byte, which the output
-// bound always leaves room for.
+// is stored before it is tested, so a zero byte lands on the next free byte
+// and is overwritten later.
 char* WriteValue(char* out, std::uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) {
     const auto b = static_cast<std::uint8_t>(value >> shift);
@@ -66,7 +71,7 @@ char* PutShortPiece(char* out, std::uint32_t digitNibbles) {
 
 constexpr std::size_t kWindow = 64;
 // Bytes that must follow a window start: a piece may begin at its last byte
-// and its value is read with a 4-byte load.
+// and its digits are read with a 4-byte load.
 constexpr std::size_t kWindowReach = kWindow + 4;
 
 struct Window {
@@ -272,8 +277,10 @@ std::size_t ByteSetTextDecoder::Finish(char* out) {
 
 void DecodeByteSetTextInto(std::string_view byteSetText, Text& out) {
   out.clear();
-  // The bound is reserved once; only the bytes appended are ever touched.
-  out.reserve(ByteSetTextDecoder::MaxOutput(byteSetText.size()));
+  // A bound on the result is reserved once and only the bytes appended are
+  // ever touched. Over the whole text the carried piece is gone: at most 4
+  // bytes for every 3 of the text and its missing final comma.
+  out.reserve((4 * byteSetText.size() + 6) / 3);
   char staging[ByteSetTextDecoder::MaxOutput(kDecodeSlice)];
   ByteSetTextDecoder decoder;
   for (std::size_t at = 0; at < byteSetText.size(); at += kDecodeSlice) {
