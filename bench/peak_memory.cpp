@@ -99,11 +99,12 @@ PeakMemory MeasurePeakMemory(Text (*convert)(std::string_view), const Text& inpu
 }
 
 std::string_view PeakMemoryMethod() {
-  return "each conversion runs once in a forked child. resident: the input plus the rise of\n"
-         "the child's VmHWM over its VmRSS just before the call (VmHWM reset through\n"
-         "/proc/self/clear_refs), i.e. the pages the conversion touched. allocated: the\n"
-         "input plus the peak of bytes held through operator new (replaced in this program),\n"
-         "touched or not.";
+  return "limit: 1.1 x (input + output) + 1 MiB. Each conversion runs once, fresh, in a\n"
+         "forked child. peak: the input plus the rise of the child's VmHWM over its VmRSS\n"
+         "just before the call (VmHWM reset through /proc/self/clear_refs): the pages the\n"
+         "conversion touched. allocated: the input plus the most bytes held through\n"
+         "operator new at once (counted by a replacement in this program), touched or not;\n"
+         "the decoder reserves its worst case, 4/3 of the input, and touches what it writes.";
 }
 
 }  // namespace plimsett::bench

@@ -16,7 +16,7 @@ struct PeakMemory {
   std::size_t input = 0;
   std::size_t output = 0;
   // The input plus what the process's resident set grew by at its highest:
-  // the memory the conversion's pages really took.
+  // the memory the conversion's pages really took, its peak memory.
   std::size_t resident = 0;
   // The input plus the most bytes held through operator new at once: what
   // was asked for, touched or not.

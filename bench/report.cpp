@@ -16,7 +16,7 @@ constexpr double kFreshGoal = 1.10;  // times (fresh fill + hot)
 constexpr double kPeakFactor = 1.1;  // times (input + output), plus:
 constexpr double kPeakAllowance = static_cast<double>(kMiB);
 // Time per byte may grow with the size through the caches, but a factor of
-// 16 or 64 in size must not come anywhere near that factor per byte.
+// 64 in size must not come anywhere near that factor per byte.
 constexpr double kGrowthLimit = 2.0;
 
 // The worst value of one goal over the rows in its scope.
@@ -69,9 +69,8 @@ struct Goals {
   Goal decodeHotHard{"", "64 MiB, hard cases", kDecodeHotGoal, true};
   Goal decodeHotCached{"", "1 KiB..1 MiB, in cache", kDecodeHotGoal, true};
   Goal fresh{"fresh <= 1.10 x (fill + hot)", "every size and input", kFreshGoal, false};
-  Goal peak{"peak <= (1.1 x (in+out) + 1 MiB)", "64 MiB, pages touched", 1.0, false};
-  Goal peakAllocated{"", "64 MiB, bytes allocated", 1.0, false};
-  Goal growth{"time per byte, size x16/x64 <= 2", "64 KiB..64 MiB", kGrowthLimit, false};
+  Goal peak{"peak <= 1.1 x (in+out) + 1 MiB", "64 MiB (share of limit)", 1.0, false};
+  Goal growth{"time per byte, 64 x size <= 2 x", "1 MiB..64 MiB", kGrowthLimit, false};
 
   Goal& HotGoal(const InputKind& kind, std::size_t size) {
     if (size < kLargestSize) {
@@ -99,7 +98,7 @@ std::string Where(const InputKind& kind, std::size_t size) {
 
 void PrintConversionRows(std::FILE* out, Conversion conversion, const BestTimes& times,
                          Goals& goals) {
-  std::fprintf(out, "%-13s %-7s %6s %8s %8s %-10s %8s %8s %-11s %8s %7s\n",
+  std::fprintf(out, "%-14s %-7s %6s %8s %8s %-10s %8s %8s %-11s %8s %7s\n",
                std::string(ConversionName(conversion)).c_str(), "size", "out/in", "hot", "memcpy",
                "hot/memcpy", "fresh", "fill", "fresh/(f+h)", "literal", "x lit.");
   for (const InputKind& kind : InputKinds()) {
@@ -130,7 +129,7 @@ void PrintConversionRows(std::FILE* out, Conversion conversion, const BestTimes&
       if (literal && fresh) timesFaster = *literal / *fresh;
       const double outIn =
           static_cast<double>(OutputLength(kind, size)) / static_cast<double>(size);
-      std::fprintf(out, "  %-11s %-7s %6.3f %8.0f %8s %-10s %8s %8s %-11s %8s %7s\n",
+      std::fprintf(out, "  %-12s %-7s %6.3f %8.0f %8s %-10s %8s %8s %-11s %8s %7s\n",
                    std::string(kind.name).c_str(), SizeName(size).c_str(), outIn, MBps(size, *hot),
                    Number(speed(memcpy), "%.0f").c_str(), hotRatio.c_str(),
                    Number(speed(fresh), "%.0f").c_str(), Number(speed(fill), "%.0f").c_str(),
@@ -140,13 +139,14 @@ void PrintConversionRows(std::FILE* out, Conversion conversion, const BestTimes&
   }
 }
 
-// From 64 KiB up: below it a repeated input is learnt by the branch
-// predictor, and a fresh output comes from the heap instead of new pages,
-// and either would read as growth.
+// Only from 1 MiB up. A smaller input, converted again and again, is partly
+// learnt by the branch predictor (hard cases decode up to 2.5 times faster
+// at 64 KiB than at 1 MiB), and a small fresh output comes from the heap
+// instead of new pages; either would read as growth.
 void CheckGrowth(Goals& goals, const BestTimes& times) {
   for (const InputKind& kind : InputKinds()) {
     for (const Measure measure : {Measure::kHot, Measure::kFresh}) {
-      for (std::size_t i = 1; i + 1 < kSizes.size(); ++i) {
+      for (std::size_t i = 2; i + 1 < kSizes.size(); ++i) {
         const auto small = times.Seconds(BenchmarkName(kind, kSizes[i], measure));
         const auto large = times.Seconds(BenchmarkName(kind, kSizes[i + 1], measure));
         if (!small || !large) continue;
@@ -164,27 +164,25 @@ void PrintPeakRows(std::FILE* out, const std::vector<PeakRow>& peaks, Goals& goa
   if (peaks.empty()) return;
   std::fprintf(out, "\nPeak memory at %s: MiB, and as a multiple of input + output\n",
                SizeName(kLargestSize).c_str());
-  std::fprintf(out, "%-20s %7s %7s %8s %7s %-5s %9s %7s %-5s %7s\n", "", "input", "output",
-               "touched", "x(i+o)", "", "allocated", "x(i+o)", "", "limit");
+  std::fprintf(out, "%-21s %7s %7s %7s %8s %7s %-5s %9s %7s\n", "", "input", "output", "limit",
+               "peak", "x(i+o)", "", "allocated", "x(i+o)");
   for (const PeakRow& row : peaks) {
     const std::string name =
         std::string(ConversionName(row.kind->conversion)) + " " + std::string(row.kind->name);
     const PeakMemory& peak = row.peak;
     if (!peak.measured) {
-      std::fprintf(out, "  %-18s not measured: %s\n", name.c_str(), peak.error.c_str());
+      std::fprintf(out, "  %-19s not measured: %s\n", name.c_str(), peak.error.c_str());
       continue;
     }
     const auto mib = [](std::size_t bytes) { return static_cast<double>(bytes) / kMiB; };
     const auto inOut = static_cast<double>(peak.input + peak.output);
     const double limit = kPeakFactor * inOut + kPeakAllowance;
     const std::string where(row.kind->name);
-    const char* touched = goals.peak.Check(static_cast<double>(peak.resident) / limit, where);
-    const char* allocated =
-        goals.peakAllocated.Check(static_cast<double>(peak.allocated) / limit, where);
-    std::fprintf(out, "  %-18s %7.1f %7.1f %8.1f %7.3f %-5s %9.1f %7.3f %-5s %7.1f\n", name.c_str(),
-                 mib(peak.input), mib(peak.output), mib(peak.resident),
-                 static_cast<double>(peak.resident) / inOut, touched, mib(peak.allocated),
-                 static_cast<double>(peak.allocated) / inOut, allocated, limit / kMiB);
+    const char* verdict = goals.peak.Check(static_cast<double>(peak.resident) / limit, where);
+    std::fprintf(out, "  %-19s %7.1f %7.1f %7.1f %8.1f %7.3f %-5s %9.1f %7.3f\n", name.c_str(),
+                 mib(peak.input), mib(peak.output), limit / kMiB, mib(peak.resident),
+                 static_cast<double>(peak.resident) / inOut, verdict, mib(peak.allocated),
+                 static_cast<double>(peak.allocated) / inOut);
     if (!peak.highWaterReset) std::fprintf(out, "    (VmHWM could not be reset: an upper bound)\n");
   }
   std::fprintf(out, "%.*s\n", static_cast<int>(PeakMemoryMethod().size()),
@@ -225,7 +223,7 @@ bool PrintReport(std::FILE* out, const RunConditions& conditions, const BestTime
   std::fprintf(out, "\nGoals %-27s %-24s %6s  %-24s\n", "", "scope", "worst", "where");
   for (const Goal* goal :
        {&goals.encodeHot, &goals.encodeHotCached, &goals.decodeHot, &goals.decodeHotHard,
-        &goals.decodeHotCached, &goals.fresh, &goals.peak, &goals.peakAllocated, &goals.growth}) {
+        &goals.decodeHotCached, &goals.fresh, &goals.peak, &goals.growth}) {
     goal->Print(out);
   }
   for (const std::string& error : times.Errors()) std::fprintf(out, "ERROR %s\n", error.c_str());
