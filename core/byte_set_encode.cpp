@@ -1,69 +1,13 @@
-// Encoding: one table lookup and one fixed-size store per byte.
-#include <array>
-#include <bit>
+// Encoding: the exact length first, then the numbers in one pass.
 #include <cstring>
 
 #include "core/byte_lanes.h"
 #include "core/byte_set_text.h"
+#include "core/comma_numbers.h"
 
 namespace plimsett {
 
 namespace {
-
-// Every number but the first is written with the comma before it, so a chunk
-// never has to know whether more bytes follow. An entry holds the padded
-// text ",ddd" in the low 32 bits, laid out so that storing those bits puts
-// the characters in memory order, and the number's length above them: one
-// load per byte.
-constexpr std::array<std::uint64_t, 256> MakeNumbers() {
-  std::array<std::uint64_t, 256> numbers{};
-  for (unsigned b = 0; b < 256; ++b) {
-    std::array<char, 4> text{',', 0, 0, 0};
-    unsigned length = 1;
-    if (b >= 100) text[length++] = static_cast<char>('0' + b / 100);
-    if (b >= 10) text[length++] = static_cast<char>('0' + b / 10 % 10);
-    text[length++] = static_cast<char>('0' + b % 10);
-    numbers[b] = std::uint64_t{std::bit_cast<std::uint32_t>(text)} | std::uint64_t{length} << 32;
-  }
-  return numbers;
-}
-
-constexpr std::array<std::uint64_t, 256> kNumbers = MakeNumbers();
-
-std::size_t LengthOf(std::uint64_t number) { return static_cast<std::size_t>(number >> 32); }
-
-// Stores the four bytes of a padded ",ddd" and returns the end of the number.
-// The padding past a short number is overwritten by the next number.
-char* PutNumber(char* out, std::uint64_t number) {
-  const auto text = static_cast<std::uint32_t>(number);
-  std::memcpy(out, &text, 4);
-  return out + LengthOf(number);
-}
-
-// Stores the number's characters from position `skip` on (1 leaves out its
-// comma) and nothing beyond them.
-char* PutNumberExactly(char* out, std::uint64_t number, std::size_t skip) {
-  const auto text = std::bit_cast<std::array<char, 4>>(static_cast<std::uint32_t>(number));
-  const std::size_t count = LengthOf(number) - skip;
-  std::memcpy(out, text.data() + skip, count);
-  return out + count;
-}
-
-// Writes ",number" for each byte. The padded stores run at most two bytes
-// past a number and the next number (at least ",d") covers them, so only the
-// last one is stored exactly: a buffer of the result's exact length suffices.
-char* WriteCommaNumbers(const std::uint8_t* in, const std::uint8_t* end, char* out) {
-  if (in == end) return out;
-  const std::uint8_t* const last = end - 1;
-  for (; last - in >= 4; in += 4) {
-    out = PutNumber(out, kNumbers[in[0]]);
-    out = PutNumber(out, kNumbers[in[1]]);
-    out = PutNumber(out, kNumbers[in[2]]);
-    out = PutNumber(out, kNumbers[in[3]]);
-  }
-  for (; in != last; ++in) out = PutNumber(out, kNumbers[*in]);
-  return PutNumberExactly(out, kNumbers[*last], 0);
-}
 
 // GCC vector extension: SSE2 where the target has it, plain code otherwise.
 using ByteVector = std::uint8_t __attribute__((vector_size(16)));
@@ -101,10 +45,10 @@ std::size_t ByteSetTextEncoder::Encode(std::string_view chunk, char* out) {
   const std::uint8_t* const end = in + chunk.size();
   char* o = out;
   if (in != end && !wroteAny_) {
-    o = PutNumberExactly(o, kNumbers[*in++], 1);  // the very first has no comma
+    o = detail::WriteNumber(*in++, o);  // the very first has no comma
     wroteAny_ = true;
   }
-  o = WriteCommaNumbers(in, end, o);
+  o = detail::WriteCommaNumbers(in, end, o);
   return static_cast<std::size_t>(o - out);
 }
 
