@@ -81,7 +81,12 @@ char* WriteCommaNumbersPortable(const std::uint8_t* in, const std::uint8_t* end,
 char* WriteNumber(std::uint8_t b, char* out) { return PutNumberExactly(out, kNumbers[b], 1); }
 
 char* WriteCommaNumbers(const std::uint8_t* in, const std::uint8_t* end, char* out) {
-  return WriteCommaNumbersPortable(in, end, out);
+  // Chosen once: the processor does not change under a running program.
+  static const CommaNumberWriter writer = [] {
+    const CommaNumberWriter avx2 = Avx2CommaNumberWriter();
+    return avx2 != nullptr ? avx2 : WriteCommaNumbersPortable;
+  }();
+  return writer(in, end, out);
 }
 
 }  // namespace plimsett::detail
