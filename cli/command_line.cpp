@@ -17,10 +17,10 @@ constexpr std::string_view kUsage =
 encode  writes the byte-set text of FILE: the decimal value of each of its
         bytes, separated by commas ("abc" gives 97,98,99).
 decode  reads a byte-set text and writes the bytes it stands for, as
-        leniently as the window does: pieces are cut at commas only, blanks
-        before a number, a sign and full-width digits are taken, numbers
-        wrap around at 32 bits, and 0 or a piece that is no number gives no
-        byte.
+        leniently as the window does: pieces are cut at commas (not at
+        blanks or line breaks), blanks before a number, a sign and
+        full-width digits are taken, numbers wrap around at 32 bits, and 0
+        or a piece that is no number gives no byte.
 
 FILE is taken byte for byte as it stands, in whatever code page it was
 saved; no conversion is applied on the way in or out. Without FILE, or
@@ -36,10 +36,10 @@ Options:
       --version     show the version and exit
 
 A text never holds a zero byte, so encode stops at one with exit status 2
-and names its offset (counted from 0). OUT is then left untouched. On
-standard output, the byte-set text of the input up to some point before
-the zero byte has already been written and cannot be taken back: check
-the exit status, or use -o to get all or nothing.
+and names its offset (counted from 0); OUT is then left as it was.
+Standard output cannot be taken back: it may already hold the byte-set
+text of the input up to shortly before the zero byte. Check the exit
+status there, or use -o to get all or nothing.
 
 Exit status: 0 done; 1 a file or stream could not be read or written;
 2 encode met a zero byte; 64 the command line is wrong.
