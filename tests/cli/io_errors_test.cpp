@@ -107,18 +107,5 @@ TEST(UnwritableOutput, MissingFolder) {
   EXPECT_TRUE(dir.Names().empty());
 }
 
-// The permissions of a replaced file carry over to its new content.
-TEST(OutputFile, KeepsThePermissionsOfTheFileItReplaces) {
-  const TempDir dir;
-  dir.Write("out", "old");
-  ASSERT_EQ(chmod(dir.PathOf("out").c_str(), 0604), 0);
-  const Result result = RunProgram({"encode", "-o", dir.PathOf("out")}, "abc");
-  ASSERT_EQ(result.exitStatus, 0) << result.err;
-  EXPECT_EQ(dir.Read("out"), "97,98,99");
-  struct stat facts {};
-  ASSERT_EQ(stat(dir.PathOf("out").c_str(), &facts), 0);
-  EXPECT_EQ(facts.st_mode & 07777, 0604u);
-}
-
 }  // namespace
 }  // namespace plimsett::cli_test
