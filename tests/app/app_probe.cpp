@@ -178,12 +178,14 @@ BOOL CALLBACK RecordBoxIcon(HWND child, LPARAM) {
   return FALSE;
 }
 
+// Looks at each dialog box of this thread once its initialisation, which
+// gives a message box its icon, is done; the box need not become active.
 LRESULT CALLBACK WatchBoxes(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    const auto window = reinterpret_cast<HWND>(wParam);
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_INITDIALOG) {
     wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring_view(className) == L"#32770") EnumChildWindows(window, RecordBoxIcon, 0);
+    GetClassNameW(call->hwnd, className, 16);
+    if (std::wstring_view(className) == L"#32770") EnumChildWindows(call->hwnd, RecordBoxIcon, 0);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -252,6 +254,6 @@ int Run(std::wstring_view mode, int argc, wchar_t** argv) {
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
   recordPath = argv[2];
-  SetWindowsHookExW(WH_CBT, WatchBoxes, nullptr, GetCurrentThreadId());
+  SetWindowsHookExW(WH_CALLWNDPROCRET, WatchBoxes, nullptr, GetCurrentThreadId());
   return Run(argv[1], argc - 3, argv + 3);
 }
