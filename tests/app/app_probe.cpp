@@ -15,6 +15,8 @@
 //   gone-before-loop    the window destroyed before the event loop starts
 //   keys                keys posted to the program's windows and another
 //   where               the current directory that start-up leaves
+//   no-text-fields      the whole program's start-up, with no EDIT control
+//                       allowed to be created
 #include <windows.h>
 
 #include <objbase.h>
@@ -27,6 +29,7 @@
 
 #include "app/fatal_error.h"
 #include "app/lifecycle.h"
+#include "app/program.h"
 #include "core/types.h"
 
 namespace {
@@ -190,6 +193,17 @@ LRESULT CALLBACK WatchBoxes(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Refuses to let any text field be made, so that the main window cannot be
+// built.
+LRESULT CALLBACK RefuseTextFields(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    wchar_t className[16] = {};
+    GetClassNameW(reinterpret_cast<HWND>(wParam), className, 16);
+    if (CompareStringOrdinal(className, -1, L"Edit", -1, TRUE) == CSTR_EQUAL) return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 bool RecordKeysOffered(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
   Record(std::wstring(L"offered ") + NameOf(message.hwnd));
@@ -243,6 +257,11 @@ int Run(std::wstring_view mode, int argc, wchar_t** argv) {
     std::vector<wchar_t> folder(GetCurrentDirectoryW(0, nullptr));
     GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
     Record(std::wstring(L"cwd=") + folder.data());
+    return EndAsTheProgramDoes();
+  }
+  if (mode == L"no-text-fields") {
+    SetWindowsHookExW(WH_CBT, RefuseTextFields, nullptr, GetCurrentThreadId());
+    RunProgram();
     return EndAsTheProgramDoes();
   }
   Record(L"unknown mode");

@@ -57,6 +57,17 @@ TEST_F(FatalErrorTest, BoxLeavesTheProgramWindowsUpAndEnabled) {
   ExpectFatalEnd(probe, box->window);
 }
 
+// The window is destroyed again before the event loop runs: no quit request
+// may be left behind to close the box at once.
+TEST_F(FatalErrorTest, MainWindowThatCannotBeBuiltIsReported) {
+  ChildProcess probe(kProbe, Arguments(L"no-text-fields"));
+  ASSERT_TRUE(probe.started());
+  auto box = probe.WaitForMessageBox(L"错误");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
+  ExpectFatalEnd(probe, box->window);
+}
+
 struct FailedAllocation {
   const char* name;
   const wchar_t* form;  // as the probe names it
