@@ -1,0 +1,112 @@
+// The web view with the system's own WebBrowser control (Wine's, here),
+// placed in a group box the way the main window places it.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "pixel_pattern.h"
+#include "test_window.h"
+#include "ui/web_engine.h"
+#include "ui/web_view.h"
+
+namespace plimsett::tests {
+namespace {
+
+constexpr int kWidth = 248;
+constexpr int kHeight = 176;
+
+class WineEngineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ole_.Ok());
+    ui::WebViewSettings settings;
+    settings.url = ui::kMakerSiteAddress;
+    host_ = ui::CreateWebView(parent_.Window(), kWebViewRect, kWebViewId, settings);
+    ASSERT_NE(host_, nullptr);
+    parent_.PlaceInGroupBoxAndShow(host_);
+  }
+
+  HWND EngineWindow() const { return GetWindow(host_, GW_CHILD); }
+
+  OleScope ole_;
+  TestParent parent_;
+  HWND host_ = nullptr;
+};
+
+TEST_F(WineEngineTest, EngineWindowIsTheHostsOnlyChildAndFillsIt) {
+  const std::vector<HWND> children = ChildrenOf(host_);
+  ASSERT_EQ(children.size(), 1u);
+  HWND engine = children.front();
+  EXPECT_EQ(GetDlgCtrlID(engine), ui::kEngineControlId);
+  const LONG_PTR style = GetWindowLongPtrW(engine, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
+  EXPECT_TRUE(SameRect(RectInParent(engine), RECT{0, 0, kWidth, kHeight}));
+}
+
+TEST_F(WineEngineTest, HostSitsAtItsOffsetInsideTheGroupBox) {
+  EXPECT_EQ(GetParent(host_), parent_.GroupBox());
+  EXPECT_TRUE(SameRect(RectInParent(host_), kWebViewRect));
+  RECT box;
+  GetClientRect(parent_.GroupBox(), &box);
+  EXPECT_TRUE(SameRect(box, kGroupBoxRect));
+}
+
+// Whatever is drawn into the engine window shows only where the group box
+// lets it: its pixel (6, 30) at the window's client pixel (0, 0), and nothing
+// of it outside the box.
+TEST_F(WineEngineTest, OnlyTheCutOutOfTheEngineWindowIsVisible) {
+  HWND engine = EngineWindow();
+  ASSERT_NE(engine, nullptr);
+  const RECT area = {0, 0, 220, 100};  // the box and a margin around it
+  const std::vector<COLORREF> before = ReadPixels(parent_.Window(), area);
+
+  HDC dc = GetDCEx(engine, nullptr, DCX_CACHE);
+  DrawPattern(dc, kWidth, kHeight);
+  ReleaseDC(engine, dc);
+  const std::vector<COLORREF> after = ReadPixels(parent_.Window(), area);
+
+  const int width = area.right - area.left;
+  int wrong = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      const size_t index = static_cast<size_t>(y * width + x);
+      const bool inBox = x < kGroupBoxRect.right && y < kGroupBoxRect.bottom;
+      const COLORREF expected = inBox ? PatternColour(x + 6, y + 30) : before[index];
+      if (after[index] != expected && ++wrong <= 5) {
+        ADD_FAILURE() << "client pixel (" << x << ", " << y << ") is 0x" << std::hex << after[index]
+                      << ", expected 0x" << expected << std::dec;
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(after[0], PatternColour(6, 30));
+  EXPECT_EQ(after[static_cast<size_t>(71 * width + 191)], PatternColour(197, 101));
+}
+
+TEST_F(WineEngineTest, FocusGivenToTheHostGoesIntoTheEngine) {
+  HWND engine = EngineWindow();
+  ASSERT_NE(engine, nullptr);
+  SetFocus(host_);
+  HWND focus = GetFocus();
+  EXPECT_TRUE(focus == engine || IsChild(engine, focus))
+      << "focus is on " << focus << ", engine window is " << engine;
+}
+
+TEST_F(WineEngineTest, EngineWindowFollowsTheHostsSize) {
+  HWND engine = EngineWindow();
+  ASSERT_NE(engine, nullptr);
+  SetWindowPos(host_, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(SameRect(RectInParent(engine), RECT{0, 0, 300, 200}));
+}
+
+TEST_F(WineEngineTest, DestroyingTheHostTakesTheEngineWindowWithIt) {
+  HWND engine = EngineWindow();
+  ASSERT_NE(engine, nullptr);
+  DestroyWindow(host_);
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(engine));
+  EXPECT_EQ(ChildrenOf(parent_.GroupBox()), std::vector<HWND>{});
+}
+
+}  // namespace
+}  // namespace plimsett::tests
