@@ -33,7 +33,9 @@ class ByteSetTextEncoder {
   static constexpr std::size_t MaxOutput(std::size_t n) { return 4 * n; }
 
   // Writes the byte-set text of `chunk` to `out` (room for MaxOutput bytes)
-  // and returns the number of bytes written.
+  // and returns the number of bytes written. Nothing is stored past those
+  // bytes, so room for exactly them is enough too (EncodedLength of a whole
+  // text fed as one chunk).
   std::size_t Encode(std::string_view chunk, char* out);
 
  private:
@@ -57,7 +59,9 @@ class ByteSetTextDecoder {
   std::size_t Finish(char* out);
 
  private:
-  enum class Phase : std::uint8_t { Blank, Signed, Digits, Rest };
+  // Where the open piece stands: before its number (blanks at most), in it
+  // (a sign or digits read, so only digits may follow), or past its end.
+  enum class Phase : std::uint8_t { Blank, Number, Rest };
   Phase phase_ = Phase::Blank;
   bool negative_ = false;
   bool havePendingLead_ = false;
