@@ -90,9 +90,13 @@ class WebView {
 
 LRESULT CALLBACK WebView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
+    // Null for a window of this class made other than by CreateWebView; it
+    // then stays an empty white window.
     auto* view = static_cast<WebView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    view->host_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    if (view != nullptr) {
+      view->host_ = window;
+      SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    }
   }
   auto* view = reinterpret_cast<WebView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (view == nullptr) return DefWindowProcW(window, message, wParam, lParam);

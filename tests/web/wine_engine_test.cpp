@@ -108,5 +108,15 @@ TEST_F(WineEngineTest, DestroyingTheHostTakesTheEngineWindowWithIt) {
   EXPECT_EQ(ChildrenOf(parent_.GroupBox()), std::vector<HWND>{});
 }
 
+// Without OLE the system's control cannot be made; the web view then fails
+// and leaves no window behind.
+TEST(WineEngineWithoutOle, CreationFailsAndLeavesNothing) {
+  TestParent parent;
+  ui::WebViewSettings settings;
+  settings.url = ui::kMakerSiteAddress;
+  EXPECT_EQ(ui::CreateWebView(parent.Window(), kWebViewRect, kWebViewId, settings), nullptr);
+  EXPECT_EQ(ChildrenOf(parent.Window()), std::vector<HWND>{parent.GroupBox()});
+}
+
 }  // namespace
 }  // namespace plimsett::tests
