@@ -1,6 +1,7 @@
 #include "pixel_pattern.h"
 
 #include <cstdint>
+#include <sstream>
 
 namespace plimsett::tests {
 namespace {
@@ -74,6 +75,29 @@ std::vector<COLORREF> ReadPixels(HWND window, const RECT& area) {
     for (int x = 0; x < width; ++x) pixels.push_back(canvas.Get(x, y));
   }
   return pixels;
+}
+
+::testing::AssertionResult ShowsOnlyTheCutOut(const std::vector<COLORREF>& pixels, const RECT& area,
+                                              const RECT& box, POINT viewOrigin) {
+  constexpr int kReported = 5;
+  const int width = area.right - area.left;
+  int wrong = 0;
+  std::ostringstream report;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      const COLORREF pixel = pixels[static_cast<size_t>((y - area.top) * width + (x - area.left))];
+      const COLORREF view = PatternColour(x - viewOrigin.x, y - viewOrigin.y);
+      const bool inBox = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+      if (inBox ? pixel == view : pixel != view) continue;
+      if (++wrong <= kReported) {
+        report << "\n  client pixel (" << x << ", " << y << ") is 0x" << std::hex << pixel
+               << (inBox ? ", not the view's 0x" : ", the view's own colour 0x") << view
+               << std::dec;
+      }
+    }
+  }
+  if (wrong == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << report.str() << "\n  " << wrong << " pixels wrong in all";
 }
 
 }  // namespace plimsett::tests

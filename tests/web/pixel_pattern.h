@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 namespace plimsett::tests {
@@ -21,5 +23,12 @@ void DrawPattern(HDC dc, int width, int height);
 // The pixels of `area` (client coordinates of `window`) as they are on the
 // window's surface, children included, row by row.
 std::vector<COLORREF> ReadPixels(HWND window, const RECT& area);
+
+// Whether `pixels`, read from `area` of a window's client area, show a view
+// whose top-left corner is at `viewOrigin` exactly inside `box`: there every
+// pixel is the view's pattern colour, and nowhere else is any pixel the
+// colour the view would have there.
+::testing::AssertionResult ShowsOnlyTheCutOut(const std::vector<COLORREF>& pixels, const RECT& area,
+                                              const RECT& box, POINT viewOrigin);
 
 }  // namespace plimsett::tests
