@@ -23,10 +23,15 @@ using detail::IsLeadByte;
 
 std::uint32_t DigitOf(std::uint8_t b) { return static_cast<std::uint32_t>(b) - '0'; }
 
+// Output room. A piece keeps at most 4 bytes, one of a single character at
+// most 1, and a piece takes its characters and a comma, so a chunk of n
+// bytes keeps at most 4 for the piece carried into it plus 4 for every 3
+// bytes after ("-1,"). The writers below store up to two bytes past what
+// they keep, which MaxOutput (2n + 4) still leaves room for.
+
 // Appends the non-zero bytes of `value`, least significant first. Each byte
-// is stored before it is tested, so a zero byte is written and then
-// overwritten; such a store lands on the next free byte, which the output
-// bound always leaves room for.
+// is stored before it is tested, so a zero byte lands on the next free byte
+// and is overwritten later.
 char* WriteValue(char* out, std::uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) {
     const auto b = static_cast<std::uint8_t>(value >> shift);
@@ -36,27 +41,29 @@ char* WriteValue(char* out, std::uint32_t value) {
   return out;
 }
 
-// The kept bytes of each value below 1000 (at most two) and their count, so
-// that a short piece costs one load and one two-byte store.
-constexpr std::array<std::uint32_t, 1000> MakeShortValues() {
-  std::array<std::uint32_t, 1000> entries{};
+// The kept bytes (at most two) of a number of up to three digits, and their
+// count, indexed by its digits as nibbles: ones | tens << 4 | hundreds << 8.
+// A short piece then costs one load and one two-byte store.
+constexpr std::array<std::uint32_t, 4096> MakeShortPieces() {
+  std::array<std::uint32_t, 4096> entries{};
   for (std::uint32_t v = 0; v < 1000; ++v) {
-    std::uint32_t bytes = 0;
+    std::array<char, 2> kept{};
     std::uint32_t count = 0;
     for (std::uint32_t rest = v; rest != 0; rest >>= 8) {
-      if ((rest & 0xFF) != 0) bytes |= (rest & 0xFF) << (8 * count++);
+      if ((rest & 0xFF) != 0) kept[count++] = static_cast<char>(rest & 0xFF);
     }
-    entries[v] = bytes | count << 16;
+    entries[v % 10 | v / 10 % 10 << 4 | v / 100 << 8] =
+        std::uint32_t{std::bit_cast<std::uint16_t>(kept)} | count << 16;
   }
   return entries;
 }
 
-constexpr std::array<std::uint32_t, 1000> kShortValues = MakeShortValues();
+constexpr std::array<std::uint32_t, 4096> kShortPieces = MakeShortPieces();
 
-char* PutShortValue(char* out, std::uint32_t value) {  // value < 1000
-  const std::uint32_t entry = kShortValues[value];
-  const char bytes[2] = {static_cast<char>(entry), static_cast<char>(entry >> 8)};
-  std::memcpy(out, bytes, 2);
+char* PutShortPiece(char* out, std::uint32_t digitNibbles) {
+  const std::uint32_t entry = kShortPieces[digitNibbles];
+  const auto kept = static_cast<std::uint16_t>(entry);
+  std::memcpy(out, &kept, 2);  // the second byte may be a spare one
   return out + (entry >> 16);
 }
 
@@ -64,7 +71,7 @@ char* PutShortValue(char* out, std::uint32_t value) {  // value < 1000
 
 constexpr std::size_t kWindow = 64;
 // Bytes that must follow a window start: a piece may begin at its last byte
-// and its value is read with a 4-byte load.
+// and its digits are read with a 4-byte load.
 constexpr std::size_t kWindowReach = kWindow + 4;
 
 struct Window {
@@ -105,14 +112,15 @@ Window Classify(const std::uint8_t* p) {
 }
 #endif
 
-// Value of the `length` (0 to 3) digits at `p`, which a comma follows. The
-// digits are moved to the top of a three-byte field, so that the missing
-// leading digits read as zeros; the borrow from the comma and the bytes after
-// it only runs upwards, out of the field.
-std::uint32_t ShortValue(const std::uint8_t* p, unsigned length) {
+// The digit nibbles of the `length` (0 to 3) digits at `p`, which a comma
+// follows. The digits are moved to the top of a three-byte field, so that
+// missing leading digits read as zeros and the comma and what follows fall
+// out; a multiplication then gathers the three low nibbles, whose partial
+// products cannot overlap.
+std::uint32_t ShortPieceNibbles(const std::uint8_t* p, unsigned length) {
   const std::uint32_t digits =
-      ((detail::LoadLanes<std::uint32_t>(p) - 0x30303030u) << (24 - 8 * length)) & 0xFFFFFFu;
-  return (digits & 0xFF) * 100 + (digits >> 8 & 0xFF) * 10 + (digits >> 16);
+      (detail::LoadLanes<std::uint32_t>(p) << (24 - 8 * length)) & 0x000F0F0Fu;
+  return (digits * 0x01001001u) >> 16 & 0xFFFu;
 }
 
 std::uint32_t LongValue(const std::uint8_t* p, unsigned length) {
@@ -136,7 +144,7 @@ const std::uint8_t* DecodeWindows(const std::uint8_t* p, const std::uint8_t* end
       const auto comma = static_cast<unsigned>(std::countr_zero(ends));
       ends &= ends - 1;
       const unsigned length = comma - start;
-      o = length <= 3 ? PutShortValue(o, ShortValue(p + start, length))
+      o = length <= 3 ? PutShortPiece(o, ShortPieceNibbles(p + start, length))
                       : WriteValue(o, LongValue(p + start, length));
       start = comma + 1;
     } while (ends != 0);
@@ -158,24 +166,24 @@ const std::uint8_t* DecodeShortPieces(const std::uint8_t* p, const std::uint8_t*
   while (p < until && end - p >= 4) {
     const std::uint32_t d0 = DigitOf(p[0]);
     if (d0 > 9) break;
-    std::uint32_t value;
+    std::uint32_t nibbles;
     if (p[1] == ',') {
-      value = d0;
+      nibbles = d0;
       p += 2;
     } else {
       const std::uint32_t d1 = DigitOf(p[1]);
       if (d1 > 9) break;
       if (p[2] == ',') {
-        value = d0 * 10 + d1;
+        nibbles = d0 << 4 | d1;
         p += 3;
       } else {
         const std::uint32_t d2 = DigitOf(p[2]);
         if (d2 > 9 || p[3] != ',') break;
-        value = d0 * 100 + d1 * 10 + d2;
+        nibbles = d0 << 8 | d1 << 4 | d2;
         p += 4;
       }
     }
-    o = PutShortValue(o, value);
+    o = PutShortPiece(o, nibbles);
   }
   out = o;
   return p;
@@ -269,8 +277,10 @@ std::size_t ByteSetTextDecoder::Finish(char* out) {
 
 void DecodeByteSetTextInto(std::string_view byteSetText, Text& out) {
   out.clear();
-  // The bound is reserved once; only the bytes appended are ever touched.
-  out.reserve(ByteSetTextDecoder::MaxOutput(byteSetText.size()));
+  // A bound on the result is reserved once and only the bytes appended are
+  // ever touched. Over the whole text the carried piece is gone: at most 4
+  // bytes for every 3 of the text and its missing final comma.
+  out.reserve((4 * byteSetText.size() + 6) / 3);
   char staging[ByteSetTextDecoder::MaxOutput(kDecodeSlice)];
   ByteSetTextDecoder decoder;
   for (std::size_t at = 0; at < byteSetText.size(); at += kDecodeSlice) {

@@ -1,5 +1,6 @@
 // Encoding: one table lookup and one fixed-size store per byte.
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "core/byte_lanes.h"
@@ -10,36 +11,42 @@ namespace plimsett {
 namespace {
 
 // Every number but the first is written with the comma before it, so a chunk
-// never has to know whether more bytes follow. Text and length share one
-// word so that a byte costs a single load.
+// never has to know whether more bytes follow. An entry holds the padded
+// text ",ddd" in the low 32 bits, laid out so that storing those bits puts
+// the characters in memory order, and the number's length above them: one
+// load per byte.
 constexpr std::array<std::uint64_t, 256> MakeNumbers() {
   std::array<std::uint64_t, 256> numbers{};
   for (unsigned b = 0; b < 256; ++b) {
-    std::uint64_t text = ',';
+    std::array<char, 4> text{',', 0, 0, 0};
     unsigned length = 1;
-    const auto put = [&](unsigned digit) { text |= std::uint64_t{'0' + digit} << (8 * length++); };
-    if (b >= 100) put(b / 100);
-    if (b >= 10) put(b / 10 % 10);
-    put(b % 10);
-    numbers[b] = text | std::uint64_t{length} << 32;
+    if (b >= 100) text[length++] = static_cast<char>('0' + b / 100);
+    if (b >= 10) text[length++] = static_cast<char>('0' + b / 10 % 10);
+    text[length++] = static_cast<char>('0' + b % 10);
+    numbers[b] = std::uint64_t{std::bit_cast<std::uint32_t>(text)} | std::uint64_t{length} << 32;
   }
   return numbers;
 }
 
 constexpr std::array<std::uint64_t, 256> kNumbers = MakeNumbers();
 
-// ",ddd" in memory order, padded to four bytes.
-std::array<char, 4> NumberText(std::uint64_t number) {
-  std::array<char, 4> text;
-  for (unsigned i = 0; i < 4; ++i) text[i] = static_cast<char>(number >> (8 * i));
-  return text;
-}
+std::size_t LengthOf(std::uint64_t number) { return static_cast<std::size_t>(number >> 32); }
 
 // Stores the four bytes of a padded ",ddd" and returns the end of the number.
 // The padding past a short number is overwritten by the next number.
 char* PutNumber(char* out, std::uint64_t number) {
-  std::memcpy(out, NumberText(number).data(), 4);
-  return out + (number >> 32);
+  const auto text = static_cast<std::uint32_t>(number);
+  std::memcpy(out, &text, 4);
+  return out + LengthOf(number);
+}
+
+// Stores the number's characters from position `skip` on (1 leaves out its
+// comma) and nothing beyond them.
+char* PutNumberExactly(char* out, std::uint64_t number, std::size_t skip) {
+  const auto text = std::bit_cast<std::array<char, 4>>(static_cast<std::uint32_t>(number));
+  const std::size_t count = LengthOf(number) - skip;
+  std::memcpy(out, text.data() + skip, count);
+  return out + count;
 }
 
 // Writes ",number" for each byte. The padded stores run at most two bytes
@@ -55,10 +62,7 @@ char* WriteCommaNumbers(const std::uint8_t* in, const std::uint8_t* end, char* o
     out = PutNumber(out, kNumbers[in[3]]);
   }
   for (; in != last; ++in) out = PutNumber(out, kNumbers[*in]);
-  const std::uint64_t number = kNumbers[*last];
-  const auto length = static_cast<std::size_t>(number >> 32);
-  std::memcpy(out, NumberText(number).data(), length);
-  return out + length;
+  return PutNumberExactly(out, kNumbers[*last], 0);
 }
 
 // GCC vector extension: SSE2 where the target has it, plain code otherwise.
@@ -87,6 +91,9 @@ std::size_t ExtraDigits(const std::uint8_t* p, std::size_t n) {
   return total;
 }
 
+// Input slice of the one-shot path when it stages its output.
+constexpr std::size_t kEncodeSlice = 4 * 1024;
+
 }  // namespace
 
 std::size_t ByteSetTextEncoder::Encode(std::string_view chunk, char* out) {
@@ -94,11 +101,7 @@ std::size_t ByteSetTextEncoder::Encode(std::string_view chunk, char* out) {
   const std::uint8_t* const end = in + chunk.size();
   char* o = out;
   if (in != end && !wroteAny_) {
-    // The very first number has no comma before it.
-    const std::uint64_t first = kNumbers[*in++];
-    const auto length = static_cast<std::size_t>(first >> 32) - 1;
-    std::memcpy(o, NumberText(first).data() + 1, length);
-    o += length;
+    o = PutNumberExactly(o, kNumbers[*in++], 1);  // the very first has no comma
     wroteAny_ = true;
   }
   o = WriteCommaNumbers(in, end, o);
@@ -113,10 +116,23 @@ std::size_t EncodedLength(std::string_view text) {
 }
 
 void EncodeByteSetTextInto(std::string_view text, Text& out) {
-  // Exactly one allocation of the exact size, or none when `out` already
-  // has the room; the encoder then writes straight into it.
-  out.resize(EncodedLength(text));
-  ByteSetTextEncoder().Encode(text, out.data());
+  const std::size_t length = EncodedLength(text);
+  ByteSetTextEncoder encoder;
+  if (out.capacity() >= length) {
+    // A buffer with room already: written in place, with no allocation.
+    out.resize(length);
+    encoder.Encode(text, out.data());
+    return;
+  }
+  // One allocation of exactly the result's size, written once: the numbers
+  // are made in a staging buffer that stays in the first-level cache and
+  // appended from there, so the new memory is not cleared first.
+  out.clear();
+  out.reserve(length);
+  char staging[ByteSetTextEncoder::MaxOutput(kEncodeSlice)];
+  for (std::size_t at = 0; at < text.size(); at += kEncodeSlice) {
+    out.append(staging, encoder.Encode(text.substr(at, kEncodeSlice), staging));
+  }
 }
 
 Text EncodeByteSetText(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 #include <string_view>
 
 #include "core/byte_set_text.h"
@@ -114,6 +115,26 @@ TEST(Decode, ReadsEveryPieceAndDropsZeroBytes) {
        "b"},
   };
   for (const auto& row : rows) ExpectDecodes(row.byteSetText, row.text);
+}
+
+// Every spelling of one to three digits, leading zeros included, in runs of
+// plain pieces (taken many at a time) and with a blank after every seventh
+// piece (which sends the pieces around it through the piece-by-piece paths).
+TEST(Decode, EveryShortPieceOnEveryPath) {
+  Text plain;
+  Text mixed;
+  int count = 0;
+  for (int digits = 1; digits <= 3; ++digits) {
+    const int limit = digits == 1 ? 10 : digits == 2 ? 100 : 1000;
+    for (int v = 0; v < limit; ++v) {
+      Text piece = std::to_string(v);
+      piece.insert(0, static_cast<std::size_t>(digits) - piece.size(), '0');
+      plain += piece + ",";
+      mixed += piece + (++count % 7 == 0 ? " ," : ",");
+    }
+  }
+  EXPECT_EQ(DecodeByteSetText(plain), DecodeByPrimitives(plain));
+  EXPECT_EQ(DecodeByteSetText(mixed), DecodeByPrimitives(mixed));
 }
 
 TEST(Conversions, FusedMatchLiteralCompositionOnRandomTexts) {

@@ -8,7 +8,10 @@ Text EncodeByPrimitives(std::string_view text) {
   const ByteSet bytes = TextBytes(text);
   const std::int32_t n = ByteSetLength(bytes);
   Text result;
-  for (std::int32_t i = 1; i <= n; ++i) {
+  // A 64-bit counter, so that stepping past the largest 32-bit index ends
+  // the loop instead of overflowing.
+  for (std::int64_t step = 1; step <= n; ++step) {
+    const auto i = static_cast<std::int32_t>(step);
     const Text number = ByteToDecimal(ReadByteValue(ByteSetMid(bytes, i, 1)));
     // Appending to one text instead of joining anew keeps this linear; the
     // joined text is the same.

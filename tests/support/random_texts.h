@@ -71,7 +71,10 @@ inline void PutByteSetToken(std::mt19937& rng, Text& text) {
 }
 
 inline void PutFullWidthToken(std::mt19937& rng, Text& text) {
-  if (Uniform(rng, 0, 1) == 0) return PutByteSetToken(rng, text);
+  if (Uniform(rng, 0, 1) == 0) {
+    PutByteSetToken(rng, text);
+    return;
+  }
   constexpr unsigned kSeconds[] = {0xAB, 0xAD, 0xAC};  // ＋ － ，
   switch (Uniform(rng, 0, 3)) {
     case 0:  // ideographic space
