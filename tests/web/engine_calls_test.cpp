@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "fake_engine.h"
 #include "test_window.h"
 #include "ui/web_engine.h"
@@ -21,9 +22,6 @@ ui::WebViewSettings PaneSettings() {
   settings.url = ui::kMakerSiteAddress;
   return settings;
 }
-
-// Names each case of a table after its `name`.
-constexpr auto CaseName = [](const auto& testCase) { return std::string(testCase.param.name); };
 
 class WebViewEngineTest : public ::testing::Test {
  protected:
@@ -140,13 +138,8 @@ TEST_F(WebViewEngineTest, RefusedCallsDoNotStopTheWebView) {
   EXPECT_EQ(engine.BrowserCalls().size(), 4u);
 }
 
-struct FailureCase {
-  const char* name;
-  FakeEngineOptions options;
-};
-
 class WebViewFailureTest : public WebViewEngineTest,
-                           public ::testing::WithParamInterface<FailureCase> {};
+                           public ::testing::WithParamInterface<EngineFailure> {};
 
 TEST_P(WebViewFailureTest, FailingEngineLeavesNothingBehind) {
   FakeEngine engine(GetParam().options);
@@ -159,11 +152,8 @@ TEST_P(WebViewFailureTest, FailingEngineLeavesNothingBehind) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, WebViewFailureTest,
-    ::testing::Values(FailureCase{"ControlCannotBeMade", {.makesControl = false}},
-                      FailureCase{"ControlHasNoWebBrowser2", {.offersBrowser = false}}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(Failures, WebViewFailureTest, ::testing::ValuesIn(kEngineFailures),
+                         CaseName);
 
 TEST_F(WebViewEngineTest, DestroyingTheHostReleasesTheBrowserBeforeTheControl) {
   FakeEngine engine;

@@ -15,6 +15,16 @@ struct FakeEngineOptions {
   HRESULT answer = S_OK;      // what each recorded IWebBrowser2 call returns
 };
 
+// The ways the engine can fail the web view, for tables of tests.
+struct EngineFailure {
+  const char* name;
+  FakeEngineOptions options;
+};
+inline const EngineFailure kEngineFailures[] = {
+    {"ControlCannotBeMade", {.makesControl = false}},
+    {"ControlHasNoWebBrowser2", {.offersBrowser = false}},
+};
+
 // Stands in for the engine of every web view created while it lives.
 class FakeEngine {
  public:
