@@ -12,7 +12,8 @@
 namespace plimsett::tests {
 namespace {
 
-FakeEngine* current = nullptr;
+// The record of the engine that stands in now.
+std::shared_ptr<FakeEngineRecord> current;
 
 std::string Utf8(const wchar_t* text, UINT length) {
   if (length == 0) return {};
@@ -50,7 +51,9 @@ bool OleInitialised() {
 
 class FakeBrowser final : public WebBrowser2Stub {
  public:
-  explicit FakeBrowser(FakeEngine& engine) : engine_(engine) { engine_.NoteObjectAlive(true); }
+  explicit FakeBrowser(std::shared_ptr<FakeEngineRecord> record) : record_(std::move(record)) {
+    record_->objectAlive = true;
+  }
 
   HRESULT STDMETHODCALLTYPE put_Offline(VARIANT_BOOL value) override {
     return Answer("put_Offline(" + std::to_string(value) + ")");
@@ -71,19 +74,19 @@ class FakeBrowser final : public WebBrowser2Stub {
 
  private:
   bool AnswersBrowserInterfaces(REFIID iid) const override {
-    return engine_.Options().offersBrowser && WebBrowser2Stub::AnswersBrowserInterfaces(iid);
+    return record_->options.offersBrowser && WebBrowser2Stub::AnswersBrowserInterfaces(iid);
   }
   void OnLastRelease() override {
-    engine_.Record(OleInitialised() ? "object gone, OLE initialised"
-                                    : "object gone, OLE not initialised");
-    engine_.NoteObjectAlive(false);
+    record_->log.push_back(OleInitialised() ? "object gone, OLE initialised"
+                                            : "object gone, OLE not initialised");
+    record_->objectAlive = false;
   }
   HRESULT Answer(std::string call) {
-    engine_.Record(std::move(call));
-    return engine_.Options().answer;
+    record_->log.push_back(std::move(call));
+    return record_->options.answer;
   }
 
-  FakeEngine& engine_;
+  std::shared_ptr<FakeEngineRecord> record_;
 };
 
 constexpr wchar_t kControlClass[] = L"PlimsettFakeEngineControl";
@@ -115,13 +118,12 @@ void RegisterControlClass() {
 
 class FakeControl final : public ui::EngineControl {
  public:
-  FakeControl(FakeEngine& engine, HWND window) : engine_(engine), window_(window) {
-    browser_ = new FakeBrowser(engine);
-  }
+  FakeControl(std::shared_ptr<FakeEngineRecord> record, HWND window)
+      : record_(std::move(record)), window_(window), browser_(new FakeBrowser(record_)) {}
   ~FakeControl() override {
     // The web view is to have let go of its IWebBrowser2 before this.
-    engine_.Record("destroy control, other references " +
-                   std::to_string(browser_->References() - 1));
+    record_->log.push_back("destroy control, other references " +
+                           std::to_string(browser_->References() - 1));
     if (IsWindow(window_)) DestroyWindow(window_);
     browser_->Release();
   }
@@ -130,42 +132,46 @@ class FakeControl final : public ui::EngineControl {
   IUnknown* Object() const override { return browser_; }
 
  private:
-  FakeEngine& engine_;
+  std::shared_ptr<FakeEngineRecord> record_;
   HWND window_;
   FakeBrowser* browser_;
 };
 
 std::unique_ptr<ui::EngineControl> MakeFakeControl(HWND host, const RECT& client, int childId) {
-  FakeEngine& engine = *current;
-  engine.Record("create id=" + std::to_string(childId) + " client=" + std::to_string(client.left) +
-                "," + std::to_string(client.top) + "," + std::to_string(client.right) + "," +
-                std::to_string(client.bottom));
-  if (!engine.Options().makesControl) return nullptr;
+  FakeEngineRecord& record = *current;
+  record.log.push_back("create id=" + std::to_string(childId) +
+                       " client=" + std::to_string(client.left) + "," + std::to_string(client.top) +
+                       "," + std::to_string(client.right) + "," + std::to_string(client.bottom));
+  if (!record.options.makesControl) return nullptr;
   RegisterControlClass();
   HWND window = CreateWindowExW(0, kControlClass, L"", WS_CHILD | WS_VISIBLE, client.left,
                                 client.top, client.right - client.left, client.bottom - client.top,
                                 host, reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)),
                                 GetModuleHandleW(nullptr), nullptr);
-  engine.NoteControl(host, window);
-  return std::make_unique<FakeControl>(engine, window);
+  record.host = host;
+  record.controlWindow = window;
+  auto control = std::make_unique<FakeControl>(current, window);
+  if (record.options.onCreated != nullptr) record.options.onCreated(host);
+  return control;
 }
 
 }  // namespace
 
-FakeEngine::FakeEngine(FakeEngineOptions options) : options_(options) {
+FakeEngine::FakeEngine(FakeEngineOptions options) : record_(std::make_shared<FakeEngineRecord>()) {
+  record_->options = options;
   assert(current == nullptr);
-  current = this;
+  current = record_;
   ui::SetEngineFactory(MakeFakeControl);
 }
 
 FakeEngine::~FakeEngine() {
   ui::SetEngineFactory(nullptr);
-  current = nullptr;
+  current.reset();
 }
 
 std::vector<std::string> FakeEngine::BrowserCalls() const {
   std::vector<std::string> calls;
-  for (const std::string& entry : log_) {
+  for (const std::string& entry : record_->log) {
     if (entry.rfind("put_", 0) == 0 || entry.rfind("ExecWB(", 0) == 0 ||
         entry.rfind("Navigate(", 0) == 0) {
       calls.push_back(entry);

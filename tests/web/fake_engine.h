@@ -4,15 +4,17 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace plimsett::tests {
 
 struct FakeEngineOptions {
-  bool makesControl = true;   // false: the engine control cannot be created
-  bool offersBrowser = true;  // false: the control has no IWebBrowser2
-  HRESULT answer = S_OK;      // what each recorded IWebBrowser2 call returns
+  bool makesControl = true;                // false: the engine control cannot be created
+  bool offersBrowser = true;               // false: the control has no IWebBrowser2
+  HRESULT answer = S_OK;                   // what each recorded IWebBrowser2 call returns
+  void (*onCreated)(HWND host) = nullptr;  // runs once the control is made
 };
 
 // The ways the engine can fail the web view, for tables of tests.
@@ -23,6 +25,16 @@ struct EngineFailure {
 inline const EngineFailure kEngineFailures[] = {
     {"ControlCannotBeMade", {.makesControl = false}},
     {"ControlHasNoWebBrowser2", {.offersBrowser = false}},
+};
+
+// What the fake has seen. Its parts share it with the engine, so a control
+// that outlives the engine object of a test still has somewhere to write.
+struct FakeEngineRecord {
+  FakeEngineOptions options;
+  std::vector<std::string> log;
+  HWND host = nullptr;
+  HWND controlWindow = nullptr;
+  bool objectAlive = false;
 };
 
 // Stands in for the engine of every web view created while it lives.
@@ -39,31 +51,18 @@ class FakeEngine {
   //   "Navigate(<url as UTF-8>,I4:0,BSTR:null,EMPTY,BSTR:null)"
   //   "destroy control, other references 0"
   //   "object gone, OLE initialised" or "object gone, OLE not initialised"
-  const std::vector<std::string>& Log() const { return log_; }
+  const std::vector<std::string>& Log() const { return record_->log; }
   // The IWebBrowser2 calls of the log alone.
   std::vector<std::string> BrowserCalls() const;
 
   // The host window the last control was made in, and that control's window.
-  HWND Host() const { return host_; }
-  HWND ControlWindow() const { return controlWindow_; }
+  HWND Host() const { return record_->host; }
+  HWND ControlWindow() const { return record_->controlWindow; }
   // Whether the engine object of the last control still exists.
-  bool ObjectAlive() const { return objectAlive_; }
-
-  // For the parts of the fake only.
-  const FakeEngineOptions& Options() const { return options_; }
-  void Record(std::string entry) { log_.push_back(std::move(entry)); }
-  void NoteControl(HWND host, HWND window) {
-    host_ = host;
-    controlWindow_ = window;
-  }
-  void NoteObjectAlive(bool alive) { objectAlive_ = alive; }
+  bool ObjectAlive() const { return record_->objectAlive; }
 
  private:
-  FakeEngineOptions options_;
-  std::vector<std::string> log_;
-  HWND host_ = nullptr;
-  HWND controlWindow_ = nullptr;
-  bool objectAlive_ = false;
+  std::shared_ptr<FakeEngineRecord> record_;
 };
 
 }  // namespace plimsett::tests
