@@ -15,6 +15,8 @@
 //   gone-before-loop    the window destroyed before the event loop starts
 //   keys                keys posted to the program's windows and another
 //   where               the current directory that start-up leaves
+//   no-text-fields      the whole program's start-up, with no EDIT control
+//                       allowed to be created
 #include <windows.h>
 
 #include <objbase.h>
@@ -27,6 +29,7 @@
 
 #include "app/fatal_error.h"
 #include "app/lifecycle.h"
+#include "app/program.h"
 #include "core/types.h"
 
 namespace {
@@ -178,12 +181,25 @@ BOOL CALLBACK RecordBoxIcon(HWND child, LPARAM) {
   return FALSE;
 }
 
+// Looks at each dialog box of this thread once its initialisation, which
+// gives a message box its icon, is done; the box need not become active.
 LRESULT CALLBACK WatchBoxes(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    const auto window = reinterpret_cast<HWND>(wParam);
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_INITDIALOG) {
     wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring_view(className) == L"#32770") EnumChildWindows(window, RecordBoxIcon, 0);
+    GetClassNameW(call->hwnd, className, 16);
+    if (std::wstring_view(className) == L"#32770") EnumChildWindows(call->hwnd, RecordBoxIcon, 0);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Refuses to let any text field be made, so that the main window cannot be
+// built.
+LRESULT CALLBACK RefuseTextFields(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    wchar_t className[16] = {};
+    GetClassNameW(reinterpret_cast<HWND>(wParam), className, 16);
+    if (CompareStringOrdinal(className, -1, L"Edit", -1, TRUE) == CSTR_EQUAL) return 1;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -243,6 +259,11 @@ int Run(std::wstring_view mode, int argc, wchar_t** argv) {
     Record(std::wstring(L"cwd=") + folder.data());
     return EndAsTheProgramDoes();
   }
+  if (mode == L"no-text-fields") {
+    SetWindowsHookExW(WH_CBT, RefuseTextFields, nullptr, GetCurrentThreadId());
+    RunProgram();
+    return EndAsTheProgramDoes();
+  }
   Record(L"unknown mode");
   return 2;
 }
@@ -252,6 +273,6 @@ int Run(std::wstring_view mode, int argc, wchar_t** argv) {
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
   recordPath = argv[2];
-  SetWindowsHookExW(WH_CBT, WatchBoxes, nullptr, GetCurrentThreadId());
+  SetWindowsHookExW(WH_CALLWNDPROCRET, WatchBoxes, nullptr, GetCurrentThreadId());
   return Run(argv[1], argc - 3, argv + 3);
 }

@@ -1,5 +1,7 @@
 #include "main_window_fixture.h"
 
+#include <ole2.h>
+
 #include <vector>
 
 #include "ui/main_window.h"
@@ -102,7 +104,18 @@ std::wstring ReadWideText(HWND window) {
   return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
 }
 
+// Start-up makes the UI thread an OLE apartment before any window exists;
+// the web view's engine needs it.
+void EnterOleApartmentOnce() {
+  struct Apartment {
+    Apartment() { OleInitialize(nullptr); }
+    ~Apartment() { OleUninitialize(); }
+  };
+  static Apartment apartment;
+}
+
 void MainWindowTest::SetUp() {
+  EnterOleApartmentOnce();
   g_openedWindow = nullptr;
   g_goneCount = 0;
   MainWindowHost host;
