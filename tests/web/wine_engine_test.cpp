@@ -93,6 +93,25 @@ TEST_F(WineEngineTest, DestroyingTheHostTakesTheEngineWindowWithIt) {
   EXPECT_EQ(ChildrenOf(parent_.GroupBox()), std::vector<HWND>{});
 }
 
+// Every reference to the control is given back with the host window, so the
+// engine's library can be unloaded at once. No address: a navigation under
+// way would keep engine objects of its own alive for a while.
+TEST(WineEngineReferences, DestroyingTheHostGivesTheEngineBackEntirely) {
+  OleScope ole;
+  ASSERT_TRUE(ole.Ok());
+  TestParent parent;
+  HWND host = ui::CreateWebView(parent.Window(), kWebViewRect, kWebViewId, ui::WebViewSettings{});
+  ASSERT_NE(host, nullptr);
+  parent.PlaceInGroupBoxAndShow(host);
+  ASSERT_NE(GetModuleHandleW(L"ieframe.dll"), nullptr);
+
+  DestroyWindow(host);
+  PumpMessages();
+  CoFreeUnusedLibrariesEx(0, 0);
+
+  EXPECT_EQ(GetModuleHandleW(L"ieframe.dll"), nullptr);
+}
+
 // Without OLE the system's control cannot be made; the web view then fails
 // and leaves no window behind.
 TEST(WineEngineWithoutOle, CreationFailsAndLeavesNothing) {
