@@ -35,7 +35,7 @@ struct ControlRect {
   int height;
 };
 
-struct ControlSpec {
+struct ControlRow {
   Control name;
   ControlKind kind;
   // The control whose window holds this one; none for the main window.
@@ -60,16 +60,16 @@ inline constexpr wchar_t kByteSetCaption[] = L"\u5B57\u8282\u96C6";  // 字节�
 // clang-format off
 inline constexpr std::array kControls = {
   //          name                                   kind                     container         {left, top, wid, hgt}  caption          focus
-  ControlSpec{Control::按钮文本到字节集,             ControlKind::PushButton, std::nullopt,     { 296,  39, 178,  32}, kEncodeCaption,  true},
-  ControlSpec{Control::编辑框1,                      ControlKind::TextField,  std::nullopt,     { 266,   3, 208,  32}, L"",             true},
-  ControlSpec{Control::编辑框2,                      ControlKind::TextField,  std::nullopt,     {  62,  79, 411,  32}, L"",             true},
-  ControlSpec{Control::标签1,                        ControlKind::Label,      std::nullopt,     { 221,   1,  40,  40}, kTextCaption,    false},
-  ControlSpec{Control::标签2,                        ControlKind::Label,      std::nullopt,     {   9,  75,  40,  40}, kByteSetCaption, false},
-  ControlSpec{Control::按钮把上面的字节集转换到文本, ControlKind::PushButton, std::nullopt,     { 278, 114, 195,  32}, kDecodeCaption,  true},
-  ControlSpec{Control::编辑框3,                      ControlKind::TextField,  std::nullopt,     {  62, 116, 208,  32}, L"",             true},
-  ControlSpec{Control::标签3,                        ControlKind::Label,      std::nullopt,     {   9, 111,  40,  40}, kTextCaption,    false},
-  ControlSpec{Control::分组框1,                      ControlKind::GroupBox,   std::nullopt,     {   0,   0, 192,  72}, L"",             false},
-  ControlSpec{Control::超文本浏览框1,                ControlKind::WebView,    Control::分组框1, {  -6, -30, 248, 176}, L"",             true},
+  ControlRow{Control::按钮文本到字节集,             ControlKind::PushButton, std::nullopt,     { 296,  39, 178,  32}, kEncodeCaption,  true},
+  ControlRow{Control::编辑框1,                      ControlKind::TextField,  std::nullopt,     { 266,   3, 208,  32}, L"",             true},
+  ControlRow{Control::编辑框2,                      ControlKind::TextField,  std::nullopt,     {  62,  79, 411,  32}, L"",             true},
+  ControlRow{Control::标签1,                        ControlKind::Label,      std::nullopt,     { 221,   1,  40,  40}, kTextCaption,    false},
+  ControlRow{Control::标签2,                        ControlKind::Label,      std::nullopt,     {   9,  75,  40,  40}, kByteSetCaption, false},
+  ControlRow{Control::按钮把上面的字节集转换到文本, ControlKind::PushButton, std::nullopt,     { 278, 114, 195,  32}, kDecodeCaption,  true},
+  ControlRow{Control::编辑框3,                      ControlKind::TextField,  std::nullopt,     {  62, 116, 208,  32}, L"",             true},
+  ControlRow{Control::标签3,                        ControlKind::Label,      std::nullopt,     {   9, 111,  40,  40}, kTextCaption,    false},
+  ControlRow{Control::分组框1,                      ControlKind::GroupBox,   std::nullopt,     {   0,   0, 192,  72}, L"",             false},
+  ControlRow{Control::超文本浏览框1,                ControlKind::WebView,    Control::分组框1, {  -6, -30, 248, 176}, L"",             true},
 };
 // clang-format on
 
@@ -77,7 +77,7 @@ inline constexpr std::size_t kControlCount = kControls.size();
 
 constexpr std::size_t IndexOf(Control control) { return static_cast<std::size_t>(control); }
 
-constexpr const ControlSpec& SpecOf(Control control) { return kControls[IndexOf(control)]; }
+constexpr const ControlRow& SpecOf(Control control) { return kControls[IndexOf(control)]; }
 
 // Child window identifiers; any values would do as long as they are unique.
 inline constexpr int kFirstControlId = 1001;
@@ -98,7 +98,7 @@ constexpr bool RowsFollowTheEnum() {
 // A container must be a group box created before what it holds, so that
 // its window exists when the contained control is moved into it.
 constexpr bool ContainersAreEarlierGroupBoxes() {
-  for (const ControlSpec& spec : kControls) {
+  for (const ControlRow& spec : kControls) {
     if (!spec.container) continue;
     if (SpecOf(*spec.container).kind != ControlKind::GroupBox) return false;
     if (IndexOf(*spec.container) >= IndexOf(spec.name)) return false;
@@ -109,7 +109,7 @@ constexpr bool ContainersAreEarlierGroupBoxes() {
 // Alt with a letter or digit looks for a caption holding "&" and that
 // character. The keyboard code relies on there being none.
 constexpr bool NoCaptionHasAMnemonic() {
-  for (const ControlSpec& spec : kControls) {
+  for (const ControlRow& spec : kControls) {
     if (spec.caption.find(L'&') != std::wstring_view::npos) return false;
   }
   return true;

@@ -33,7 +33,7 @@ HWND CreateWebViewControl(HWND parent, const ControlRect& rect, int id) {
 
 }  // namespace
 
-HWND CreateControlWindow(const ControlSpec& spec, HWND window, HFONT font) {
+HWND CreateControlWindow(const ControlRow& spec, HWND window, HFONT font) {
   const int id = ControlId(spec.name);
   switch (spec.kind) {
     case ControlKind::TextField:

@@ -72,7 +72,7 @@ class MainWindow {
   // Every control is made a child of the window first; a control held by
   // another moves into it afterwards, keeping its coordinate numbers.
   bool CreateControls() {
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlRow& spec : kControls) {
       HWND control = CreateControlWindow(spec, window_, font_);
       if (control == nullptr) return false;
       controls_[IndexOf(spec.name)] = control;
@@ -89,7 +89,7 @@ class MainWindow {
   void StackControls() {
     std::array<HWND, kControlCount + 1> lastInContainer{};  // by container; the window last
     for (std::size_t i = kControlCount; i-- > 0;) {
-      const ControlSpec& spec = kControls[i];
+      const ControlRow& spec = kControls[i];
       HWND& previous = lastInContainer[spec.container ? IndexOf(*spec.container) : kControlCount];
       SetWindowPos(controls_[i], previous != nullptr ? previous : HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -135,7 +135,7 @@ void MainWindowTest::TearDown() {
 }
 
 HWND MainWindowTest::control(Control name) const {
-  const ControlSpec& spec = SpecOf(name);
+  const ControlRow& spec = SpecOf(name);
   HWND parent = spec.container ? control(*spec.container) : window_;
   return GetDlgItem(parent, ControlId(name));
 }
@@ -146,7 +146,7 @@ std::optional<Control> MainWindowTest::FocusedControl() const {
   // The web view sits inside the group box: its own window must win over
   // the box, which is the parent of that window.
   for (HWND window : {focused, GetParent(focused)}) {
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlRow& spec : kControls) {
       if (window != nullptr && control(spec.name) == window) return spec.name;
     }
   }

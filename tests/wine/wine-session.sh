@@ -91,6 +91,9 @@ start)
     "$wine64" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f </dev/null >/dev/null 2>&1
   fi
   "$wine64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+  # The browser engine's add-on installer (a dialog of appwiz.cpl, started by
+  # mshtml when no HTML engine is found) must never block a test.
+  "$wine64" reg add 'HKCU\Software\Wine\DllOverrides' /v appwiz.cpl /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
   echo "wine session ready on display $DISPLAY"
   ;;
 stop)
