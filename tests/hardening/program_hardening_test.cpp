@@ -7,13 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "child_process.h"
+#include "hostile_start.h"
 #include "planted_note.h"
 #include "remote_load.h"
 #include "ui/control_table.h"
+#include "ui/web_engine.h"
 #include "window_tree.h"
 
 namespace plimsett::test {
@@ -64,6 +65,10 @@ TEST(StartFromDownloads, StartsWithItsWebViewAndLoadsNoDllBesideIt) {
   HWND webView = GetDlgItem(box, ui::ControlId(ui::Control::超文本浏览框1));
   ASSERT_NE(webView, nullptr) << "no web view in the group box";
   EXPECT_EQ(ClassOf(webView), kWebViewClass);
+  // The system's engine, whose libraries come from the system folder.
+  HWND engine = GetDlgItem(webView, ui::kEngineControlId);
+  ASSERT_NE(engine, nullptr) << "the web view holds no engine";
+  EXPECT_EQ(ClassOf(engine), L"Shell Embedding");
   EXPECT_TRUE(ProcessesThatLoaded(downloads.planted()).empty()) << "loaded during start-up";
 
   // By its bare name, as the engine loads its DLLs: the folder that holds
@@ -78,25 +83,6 @@ TEST(StartFromDownloads, StartsWithItsWebViewAndLoadsNoDllBesideIt) {
   EXPECT_EQ(program.WaitForExit(), 0u);
 }
 
-// Variables set for the child's start only, and removed again after it.
-class ScopedEnvironment {
- public:
-  explicit ScopedEnvironment(std::vector<std::pair<std::wstring, std::wstring>> variables)
-      : variables_(std::move(variables)) {
-    for (const auto& [name, value] : variables_)
-      SetEnvironmentVariableW(name.c_str(), value.c_str());
-  }
-  ~ScopedEnvironment() {
-    for (const auto& variable : variables_)
-      SetEnvironmentVariableW(variable.first.c_str(), nullptr);
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  std::vector<std::pair<std::wstring, std::wstring>> variables_;
-};
-
 // The window tree of a run of the program, just after start-up.
 std::vector<std::wstring> WindowTreeOfARun(const std::wstring& arguments) {
   ChildProcess program(kProgram, arguments);
@@ -109,22 +95,8 @@ std::vector<std::wstring> WindowTreeOfARun(const std::wstring& arguments) {
 }
 
 TEST(Configuration, ArgumentsAndEnvironmentChangeNothing) {
-  const std::vector<std::wstring> plain = WindowTreeOfARun(L"");
+  const auto [plain, steered] = PlainAndHostileRuns(WindowTreeOfARun);
   ASSERT_GT(plain.size(), 1u);
-  const std::wstring hostile = L"http://hostile.example/";
-  std::vector<std::wstring> steered;
-  {
-    const ScopedEnvironment environment({
-        {L"PLIMSETT_URL", hostile},
-        {L"PLIMSETT_ADDRESS", hostile},
-        {L"URL", hostile},
-        {L"HOMEPAGE", hostile},
-        {L"http_proxy", hostile},
-        {L"HTTP_PROXY", hostile},
-    });
-    steered = WindowTreeOfARun(hostile + L" /url " + hostile + L" --address=" + hostile +
-                               L" 97,98,99 \u4E2D");
-  }
   EXPECT_EQ(steered, plain);
 }
 
