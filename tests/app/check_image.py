@@ -13,9 +13,10 @@ MACHINES = {"x86": 0x014C, "amd64": 0x8664}
 GUI_SUBSYSTEM = 2
 HIGH_ENTROPY_VA, DYNAMIC_BASE, NX_COMPAT = 0x0020, 0x0040, 0x0100
 RELOCS_STRIPPED = 0x0001
-# DLLs every Windows system has; nothing of the compiler's own runtime.
+# DLLs every Windows system has, all of them on its KnownDLLs list, so none
+# can be planted beside the program; nothing of the compiler's own runtime.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "ole32.dll", "oleaut32.dll",
-               "msvcrt.dll", "advapi32.dll", "shell32.dll", "comctl32.dll", "version.dll"}
+               "msvcrt.dll", "advapi32.dll", "shell32.dll"}
 RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
 CHINESE_PRC, NEUTRAL = 0x0804, 0
 ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
