@@ -1,11 +1,13 @@
 # make run   builds the program and starts it under Wine
 # make test  builds every target and runs every test
+# make fuzz  runs every fuzz target for FUZZ_SECONDS each
 # Each installs what is missing first (Debian packages).
 
-PRESETS := native windows-x64 windows-x86
+PRESETS := native windows-x64 windows-x86 fuzz
 JOBS ?= 2
+FUZZ_SECONDS ?= 180
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test fuzz clean
 
 all: build
 
@@ -18,15 +20,20 @@ build: deps
 	  cmake --build --preset $$p -j$(JOBS); \
 	done; rm -f build-*.log
 
-# One ctest over both runnable builds, so the run ends with one summary.
+# One ctest over every build, so the run ends with one summary.
 test: build
-	@printf 'subdirs("native")\nsubdirs("windows-x64")\nsubdirs("windows-x86")\n' >build/CTestTestfile.cmake
+	@for p in $(PRESETS); do printf 'subdirs("%s")\n' $$p; done >build/CTestTestfile.cmake
 	cd build && ctest --output-on-failure -j$(JOBS) --timeout 600
 
 run: deps
 	@cmake --preset windows-x64 >/dev/null
 	@cmake --build --preset windows-x64 -j$(JOBS) --target plimsett
 	@scripts/run.sh build/windows-x64
+
+fuzz: deps
+	@cmake --preset fuzz >build-fuzz.log 2>&1 || { cat build-fuzz.log; exit 1; }; rm -f build-fuzz.log
+	@cmake --build --preset fuzz -j$(JOBS)
+	@fuzz/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -1,24 +1,17 @@
-// Process entry: shows the main window and runs the event loop.
+// Process entry of the GUI-subsystem program: no console window is opened.
 #include <windows.h>
 
-#include "ui/main_window.h"
+#include "app/dll_search.h"
+#include "app/lifecycle.h"
+#include "app/program.h"
 
-namespace {
-
-void OnWindowGone(HWND) { PostQuitMessage(0); }
-
-}  // namespace
-
+// The command line and the show state are not used: the program takes no
+// arguments and always shows its window normally.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  plimsett::ui::MainWindowHost host;
-  host.windowGone = OnWindowGone;
-  plimsett::ui::SetMainWindowHost(host);
-  if (!plimsett::ui::ShowMainWindow()) return -1;
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (plimsett::ui::PreTranslateMainWindowMessage(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+  // First of all, before anything can load a DLL by name.
+  plimsett::app::RestrictDllSearchToSystemFolder();
+  plimsett::app::QuietenSystemErrorBoxes();
+  plimsett::app::RunProgram();
+  plimsett::app::EndProgram();
+  return plimsett::app::QuitExitCode();
 }

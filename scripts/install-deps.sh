@@ -5,7 +5,7 @@ set -e
 packages="make cmake g++ clang libclang-rt-14-dev python3 locales
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 mingw-w64-tools
-  wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei
+  wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei fonts-wine
   googletest libgtest-dev libbenchmark-dev"
 
 missing=""

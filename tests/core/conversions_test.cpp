@@ -8,6 +8,7 @@
 
 #include "core/byte_set_text.h"
 #include "tests/core/random_cases.h"
+#include "tests/support/format_examples.h"
 #include "tests/support/literal_composition.h"
 #include "tests/support/random_texts.h"
 
@@ -45,76 +46,11 @@ void ExpectDecodes(std::string_view byteSetText, std::string_view expected) {
 }
 
 TEST(Encode, WritesOneNumberPerByte) {
-  const struct {
-    std::string_view text;
-    std::string_view byteSetText;
-  } rows[] = {
-      {"", ""},
-      {"a", "97"},
-      {"abc", "97,98,99"},
-      {"a b", "97,32,98"},
-      {"\xD6\xD0", "214,208"},                  // 中
-      {"\xBA\xBA\xD7\xD6", "186,186,215,214"},  // 汉字
-      {"a\r\nb", "97,13,10,98"},
-      {"\x01\x09\x0A\x63\x64\x80\xFF", "1,9,10,99,100,128,255"},
-  };
-  for (const auto& row : rows) ExpectEncodes(row.text, row.byteSetText);
+  for (const auto& row : test_support::kEncodeExamples) ExpectEncodes(row.input, row.expected);
 }
 
 TEST(Decode, ReadsEveryPieceAndDropsZeroBytes) {
-  const struct {
-    std::string_view byteSetText;
-    std::string_view text;
-  } rows[] = {
-      {"", ""},
-      {"97,98,99", "abc"},
-      {"214,208", "\xD6\xD0"},
-      {"97,98,99,", "abc"},
-      {"97,,98", "ab"},
-      {",97", "a"},
-      {",", ""},
-      {"97, 98", "ab"},
-      {"97 ,98", "ab"},
-      {"97 98", "a"},
-      {"abc", ""},
-      {"x,97", "a"},
-      {"97x", "a"},
-      {"0", ""},
-      {"256", "\x01"},
-      {"300", ",\x01"},
-      {"65535", "\xFF\xFF"},
-      {"-1", "\xFF\xFF\xFF\xFF"},
-      {"-97", "\x9F\xFF\xFF\xFF"},
-      {"2147483648", "\x80"},
-      {"2147483647", "\xFF\xFF\xFF\x7F"},
-      {"-2147483649", "\xFF\xFF\xFF\x7F"},
-      {"4294967296", ""},
-      {"4294967393", "a"},
-      {"16843009", "\x01\x01\x01\x01"},
-      {"99999999999", "\xFF\xE7\x76\x48"},
-      {"+97,097,--97,- 97,9.7", "aa\x09"},
-      {"\xA3\xB9\xA3\xB7", "a"},  // ９７
-      {"97\xA3\xAC"
-       "98",
-       "a"},                                             // 97，98: one piece
-      {"\xA3\xAD\xA3\xB9\xA3\xB7", "\x9F\xFF\xFF\xFF"},  // －９７
-      {"\xA1\xA1"
-       "97,\xA3\xAB"
-       "98",
-       "ab"},  // ideographic space, ＋
-      {"13,10", "\r\n"},
-      {"97\r\n98", "a"},
-      {"97,\r\n98", "ab"},
-      {"\t13,\v10 ,\f", "\r\n"},
-      {"\x81,97", ""},  // the comma is the second byte
-      {"\xD6\xD0,97", "a"},
-      {"97,\xD6", "a"},  // lone lead byte at the end
-      {"9\xD6", "\x09"},
-      {"\xD6\xD0"
-       "97,98",
-       "b"},
-  };
-  for (const auto& row : rows) ExpectDecodes(row.byteSetText, row.text);
+  for (const auto& row : test_support::kDecodeExamples) ExpectDecodes(row.input, row.expected);
 }
 
 // Every spelling of one to three digits, leading zeros included, in runs of
