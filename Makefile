@@ -7,7 +7,7 @@ PRESETS := native windows-x64 windows-x86 fuzz
 JOBS ?= 2
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps build run test fuzz clean
+.PHONY: all deps build run test fuzz bench clean
 
 all: build
 
@@ -34,6 +34,14 @@ fuzz: deps
 	@cmake --preset fuzz >build-fuzz.log 2>&1 || { cat build-fuzz.log; exit 1; }; rm -f build-fuzz.log
 	@cmake --build --preset fuzz -j$(JOBS)
 	@fuzz/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
+
+# The conversions against memcpy, a fresh filled output and the literal
+# composition; then bytesettext against python3 one-liners.
+bench: deps
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native -j$(JOBS) --target conversion_bench bytesettext
+	build/native/bench/conversion_bench
+	bench/cli-vs-python.sh build/native/cli/bytesettext
 
 clean:
 	rm -rf build
