@@ -1,6 +1,10 @@
 # make run   builds the program and starts it under Wine
 # make test  builds every target and runs every test
 # make fuzz  runs every fuzz target for FUZZ_SECONDS each
+# make bench times the conversions against the machine's own limits and
+#            prints the table with the goals, then the command-line tool
+#            against Python and a click on the window under Wine where
+#            they are there (about ten minutes)
 # Each installs what is missing first (Debian packages).
 
 PRESETS := native windows-x64 windows-x86 fuzz
@@ -35,13 +39,12 @@ fuzz: deps
 	@cmake --build --preset fuzz -j$(JOBS)
 	@fuzz/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
-# The conversions against memcpy, a fresh filled output and the literal
-# composition; then bytesettext against python3 one-liners.
 bench: deps
-	@cmake --preset native >/dev/null
-	@cmake --build --preset native -j$(JOBS) --target conversion_bench bytesettext
-	build/native/bench/conversion_bench
-	bench/cli-vs-python.sh build/native/cli/bytesettext
+	@cmake --preset native >build-native.log 2>&1 || { cat build-native.log; exit 1; }; rm -f build-native.log
+	@cmake --build --preset native -j$(JOBS)
+	@build/native/bench/conversion_bench
+	@if [ -x bench/cli-vs-python.sh ]; then bench/cli-vs-python.sh build/native/cli/bytesettext; fi
+	@JOBS=$(JOBS) bench/window-click.sh
 
 clean:
 	rm -rf build
