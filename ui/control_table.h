@@ -77,7 +77,7 @@ inline constexpr std::size_t kControlCount = kControls.size();
 
 constexpr std::size_t IndexOf(Control control) { return static_cast<std::size_t>(control); }
 
-constexpr const ControlRow& SpecOf(Control control) { return kControls[IndexOf(control)]; }
+constexpr const ControlRow& RowOf(Control control) { return kControls[IndexOf(control)]; }
 
 // Child window identifiers; any values would do as long as they are unique.
 inline constexpr int kFirstControlId = 1001;
@@ -98,10 +98,10 @@ constexpr bool RowsFollowTheEnum() {
 // A container must be a group box created before what it holds, so that
 // its window exists when the contained control is moved into it.
 constexpr bool ContainersAreEarlierGroupBoxes() {
-  for (const ControlRow& spec : kControls) {
-    if (!spec.container) continue;
-    if (SpecOf(*spec.container).kind != ControlKind::GroupBox) return false;
-    if (IndexOf(*spec.container) >= IndexOf(spec.name)) return false;
+  for (const ControlRow& row : kControls) {
+    if (!row.container) continue;
+    if (RowOf(*row.container).kind != ControlKind::GroupBox) return false;
+    if (IndexOf(*row.container) >= IndexOf(row.name)) return false;
   }
   return true;
 }
@@ -109,8 +109,8 @@ constexpr bool ContainersAreEarlierGroupBoxes() {
 // Alt with a letter or digit looks for a caption holding "&" and that
 // character. The keyboard code relies on there being none.
 constexpr bool NoCaptionHasAMnemonic() {
-  for (const ControlRow& spec : kControls) {
-    if (spec.caption.find(L'&') != std::wstring_view::npos) return false;
+  for (const ControlRow& row : kControls) {
+    if (row.caption.find(L'&') != std::wstring_view::npos) return false;
   }
   return true;
 }

@@ -33,19 +33,19 @@ HWND CreateWebViewControl(HWND parent, const ControlRect& rect, int id) {
 
 }  // namespace
 
-HWND CreateControlWindow(const ControlRow& spec, HWND window, HFONT font) {
-  const int id = ControlId(spec.name);
-  switch (spec.kind) {
+HWND CreateControlWindow(const ControlRow& row, HWND window, HFONT font) {
+  const int id = ControlId(row.name);
+  switch (row.kind) {
     case ControlKind::TextField:
-      return CreateTextField(window, spec.rect, id, font);
+      return CreateTextField(window, row.rect, id, font);
     case ControlKind::PushButton:
-      return CreatePushButton(window, spec.rect, id, spec.caption, font);
+      return CreatePushButton(window, row.rect, id, row.caption, font);
     case ControlKind::Label:
-      return CreateLabel(window, spec.rect, id, spec.caption, font);
+      return CreateLabel(window, row.rect, id, row.caption, font);
     case ControlKind::GroupBox:
-      return CreateGroupBox(window, spec.rect, id, spec.caption, GroupBoxSettings{}, font);
+      return CreateGroupBox(window, row.rect, id, row.caption, GroupBoxSettings{}, font);
     case ControlKind::WebView:
-      return CreateWebViewControl(window, spec.rect, id);
+      return CreateWebViewControl(window, row.rect, id);
   }
   return nullptr;
 }

@@ -9,6 +9,6 @@ namespace plimsett::ui {
 
 // Creates the control's window, hidden, as a child of `window` at its table
 // position, with its settings and `font`. Nullptr when it cannot be made.
-HWND CreateControlWindow(const ControlRow& spec, HWND window, HFONT font);
+HWND CreateControlWindow(const ControlRow& row, HWND window, HFONT font);
 
 }  // namespace plimsett::ui

@@ -72,11 +72,11 @@ class MainWindow {
   // Every control is made a child of the window first; a control held by
   // another moves into it afterwards, keeping its coordinate numbers.
   bool CreateControls() {
-    for (const ControlRow& spec : kControls) {
-      HWND control = CreateControlWindow(spec, window_, font_);
+    for (const ControlRow& row : kControls) {
+      HWND control = CreateControlWindow(row, window_, font_);
       if (control == nullptr) return false;
-      controls_[IndexOf(spec.name)] = control;
-      if (spec.container && SetParent(control, WindowOf(*spec.container)) == nullptr) {
+      controls_[IndexOf(row.name)] = control;
+      if (row.container && SetParent(control, WindowOf(*row.container)) == nullptr) {
         return false;
       }
     }
@@ -89,8 +89,8 @@ class MainWindow {
   void StackControls() {
     std::array<HWND, kControlCount + 1> lastInContainer{};  // by container; the window last
     for (std::size_t i = kControlCount; i-- > 0;) {
-      const ControlRow& spec = kControls[i];
-      HWND& previous = lastInContainer[spec.container ? IndexOf(*spec.container) : kControlCount];
+      const ControlRow& row = kControls[i];
+      HWND& previous = lastInContainer[row.container ? IndexOf(*row.container) : kControlCount];
       SetWindowPos(controls_[i], previous != nullptr ? previous : HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       previous = controls_[i];
@@ -184,7 +184,7 @@ class MainWindow {
   HBRUSH OnColourQuery(HWND child, HDC dc) const {
     const std::optional<Control> control = ControlOf(child);
     if (!control) return nullptr;
-    switch (SpecOf(*control).kind) {
+    switch (RowOf(*control).kind) {
       case ControlKind::TextField:
         return AnswerFieldColourQuery(dc);
       case ControlKind::GroupBox:

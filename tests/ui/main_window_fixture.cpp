@@ -135,8 +135,8 @@ void MainWindowTest::TearDown() {
 }
 
 HWND MainWindowTest::control(Control name) const {
-  const ControlRow& spec = SpecOf(name);
-  HWND parent = spec.container ? control(*spec.container) : window_;
+  const ControlRow& row = RowOf(name);
+  HWND parent = row.container ? control(*row.container) : window_;
   return GetDlgItem(parent, ControlId(name));
 }
 
@@ -146,8 +146,8 @@ std::optional<Control> MainWindowTest::FocusedControl() const {
   // The web view sits inside the group box: its own window must win over
   // the box, which is the parent of that window.
   for (HWND window : {focused, GetParent(focused)}) {
-    for (const ControlRow& spec : kControls) {
-      if (window != nullptr && control(spec.name) == window) return spec.name;
+    for (const ControlRow& row : kControls) {
+      if (window != nullptr && control(row.name) == window) return row.name;
     }
   }
   return std::nullopt;
